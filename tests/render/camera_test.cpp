@@ -57,10 +57,10 @@ TEST_F(CameraTest, NearPlaneFollowsDistanceAndClip) {
 }
 
 TEST_F(CameraTest, NearPlaneTakesTheDistanceBranchWhenClipEqualsHalf) {
-    // (81, 3): k = 6, h = 3; clip 3 is not above h, so 6 * 0.05 rather than 0.3.
-    EXPECT_DOUBLE_EQ(NearPlane(81, 3), 6 * 0.05);
-    // (81, 4): clip above h, so clip / 10.
-    EXPECT_DOUBLE_EQ(NearPlane(81, 4), 0.4);
+    // (80, 2): k = 5, h = 2; clip 2 is not above h, so 5 * 0.05 rather than 0.2.
+    EXPECT_DOUBLE_EQ(NearPlane(80, 2), 0.25);
+    // (80, 3): clip above h, so clip / 10.
+    EXPECT_DOUBLE_EQ(NearPlane(80, 3), 0.3);
     // Truncation toward zero: k = -3 gives h = -1, and clip 1 is above it.
     EXPECT_DOUBLE_EQ(NearPlane(72, 1), 0.1);
 }
