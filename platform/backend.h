@@ -66,6 +66,14 @@ struct WindowDescription {
     // no menu bar. An entry is named to the backend later by its index here.
     std::span<const MenuEntry> menu;
     std::span<const ControlDescription> controls;  // dialogs only; index = control index
+
+    // Added for backends that draw real controls: the dialog template's font
+    // (the one DialogUnits measured for the positions above), so that texts
+    // are drawn in the font the layout was made for. Dialogs only; null and 0
+    // leave the backend's own font. Defaulted, so existing initialisers stay
+    // valid.
+    const char* fontName = nullptr;  // UTF-8, as the template names it
+    int fontPointSize = 0;
 };
 
 struct DialogBaseUnits {
