@@ -2,6 +2,8 @@
 // inside its hexagonal outline on a transparent surround. The white face in
 // the centre is ringed by cyan, magenta and yellow faces; the darker teal,
 // purple and olive faces at the rim each border the light face of their hue.
+#include <iterator>
+
 #include "resources/ids.h"
 #include "resources/resources.h"
 

@@ -2,6 +2,8 @@
 // order of the Tab key). The 60 preset buttons are laid out from the preset
 // table by the column rule, so their captions can never drift from it.
 #include "geometry/selection.h"
+#include <iterator>
+
 #include "resources/ids.h"
 #include "resources/resources.h"
 
