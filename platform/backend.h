@@ -74,6 +74,8 @@ struct WindowDescription {
     // valid.
     const char* fontName = nullptr;  // UTF-8, as the template names it
     int fontPointSize = 0;
+    // Dialogs: the id of the template they were made from; 0 otherwise.
+    UINT templateId = 0;
 };
 
 struct DialogBaseUnits {

@@ -85,6 +85,9 @@ struct MenuItemView {
     bool checked;    // MFS_CHECKED
 };
 MenuItemView HeadlessMenuItem(HWND window, UINT command);
+// The text of the menu-bar pop-up that Alt with its mnemonic letter opened
+// on a window, e.g. "ﾌｧｲﾙ(&F)"; empty while none is open.
+std::string HeadlessOpenMenuPopup(HWND window);
 
 struct MessageBoxRecord {
     HWND owner;
