@@ -35,7 +35,7 @@ double Determinant3(double a, double b, double c, double d, double e, double f, 
     return b * f * g + c * d * h + a * e * i - c * e * g - b * d * i - a * f * h;
 }
 
-void IntersectPlanes(const double n0[3], int j, int p, int q, float out[3]) {
+void IntersectPlanesExact(const double n0[3], int j, int p, int q, double out[3]) {
     const double* n1 = FaceNormals[ArrangementTable[j].entry[p].id];
     const double* n2 = FaceNormals[ArrangementTable[j].entry[q].id];
     const double d = PlaneDistance;
@@ -45,9 +45,17 @@ void IntersectPlanes(const double n0[3], int j, int p, int q, float out[3]) {
     const double x = Determinant3(d, n0[1], n0[2], d, n1[1], n1[2], d, n2[1], n2[2]) * t;
     const double y = Determinant3(n0[0], d, n0[2], n1[0], d, n1[2], n2[0], d, n2[2]) * t;
     const double z = Determinant3(n0[0], n0[1], d, n1[0], n1[1], d, n2[0], n2[1], d) * t;
-    out[0] = static_cast<float>(x);
-    out[1] = static_cast<float>(y);
-    out[2] = static_cast<float>(z);
+    out[0] = x;
+    out[1] = y;
+    out[2] = z;
+}
+
+void IntersectPlanes(const double n0[3], int j, int p, int q, float out[3]) {
+    double exact[3];
+    IntersectPlanesExact(n0, j, p, q, exact);
+    out[0] = static_cast<float>(exact[0]);
+    out[1] = static_cast<float>(exact[1]);
+    out[2] = static_cast<float>(exact[2]);
 }
 
 void BuildTileVertices() {

@@ -20,6 +20,8 @@ extern float TileVertices[ArrangementCount][TileCount][4][3];
 double Determinant3(double a, double b, double c, double d, double e, double f, double g,
                     double h, double i);
 void IntersectPlanes(const double n0[3], int j, int p, int q, float out[3]);
+// The same crossing before it is rounded for storage.
+void IntersectPlanesExact(const double n0[3], int j, int p, int q, double out[3]);
 void BuildTileVertices();
 // Face normals, the 60 arrangements, then every tile corner; once per run.
 void BuildGeometry();

@@ -28,7 +28,18 @@ Polygon StoredTile(int arrangement, int tile) {
     return polygon;
 }
 
-std::vector<Polygon> PresetPolygons(const char* letters) {
+Polygon ExactTile(int arrangement, int tile) {
+    const double* n0 = FaceNormals[ArrangementTable[arrangement].entry[0].id];
+    const std::int8_t* side = TileTable[tile - 1].side;
+    Polygon polygon{IsQuadrilateralTile(tile) ? 4 : 3, {}};
+    for (int c = 0; c < polygon.count; ++c) {
+        IntersectPlanesExact(n0, arrangement, side[c], side[(c + 1) % polygon.count],
+                             polygon.corner[c]);
+    }
+    return polygon;
+}
+
+static std::vector<Polygon> SurfaceOf(const char* letters, Polygon (*tileOf)(int, int)) {
     std::vector<Polygon> polygons;
     for (const char* c = letters; *c != '\0'; ++c) {
         const int tile = *c - 'A';
@@ -45,10 +56,18 @@ std::vector<Polygon> PresetPolygons(const char* letters) {
             continue;
         }
         for (int j = 0; j < ArrangementCount; ++j) {
-            polygons.push_back(StoredTile(j, tile));
+            polygons.push_back(tileOf(j, tile));
         }
     }
     return polygons;
+}
+
+std::vector<Polygon> PresetPolygons(const char* letters) {
+    return SurfaceOf(letters, StoredTile);
+}
+
+std::vector<Polygon> ExactPresetPolygons(const char* letters) {
+    return SurfaceOf(letters, ExactTile);
 }
 
 void Cross(const double a[3], const double b[3], const double c[3], double out[3]) {

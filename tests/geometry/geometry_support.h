@@ -18,9 +18,14 @@ bool IsQuadrilateralTile(int tile);
 // Every polygon the viewer draws for a letter string: the 20 faces from the
 // vertex table for tile 0, each other tile in all 60 arrangements.
 std::vector<Polygon> PresetPolygons(const char* letters);
+// The same surface from the corners before they are rounded for storage.
+std::vector<Polygon> ExactPresetPolygons(const char* letters);
 
 // Tile k of arrangement j as stored.
 Polygon StoredTile(int arrangement, int tile);
+// Tile k of arrangement j from the unrounded plane crossings, by the same
+// side rule as the stored corners.
+Polygon ExactTile(int arrangement, int tile);
 
 double PolygonArea(const Polygon& polygon);
 // Cross product of (b - a) and (c - a).

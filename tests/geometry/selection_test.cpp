@@ -92,6 +92,90 @@ TEST(PresetTable, KnownRows) {
     }
 }
 
+// Every row again, this time by tile labels as a reader of the stellation
+// list would write them, in button order. Two transcriptions of one table
+// catch a letter slipped in either.
+TEST(PresetTable, EveryRowSelectsTheNamedTiles) {
+    // clang-format off
+    const struct {
+        const char* caption;
+        const char* labels;
+    } rows[] = {
+        {"1: A", "0"},
+        {"2: B", "1"},
+        {"3: C", "2r, 2l"},
+        {"4: D", "3, 4r, 4l"},
+        {"5: E", "5r, 5l, 6r, 6l, 7"},
+        {"6: F", "8, 9r, 9l, 10r, 10l"},
+        {"7: G", "11r, 11l, 12"},
+        {"8: H", "13r, 13l, 14"},
+        {"9: e1", "3, 5r, 5l"},
+        {"10: f1", "5r, 5l, 6r, 6l, 9r, 9l, 10r, 10l"},
+        {"11: g1", "10r, 10l, 12"},
+        {"12: e1f1", "3, 6r, 6l, 9r, 9l, 10r, 10l"},
+        {"13: e1f1g1", "3, 6r, 6l, 9r, 9l, 12"},
+        {"14: f1g1", "5r, 5l, 6r, 6l, 9r, 9l, 12"},
+        {"15: e2", "4r, 4l, 6r, 6l, 7"},
+        {"16: f2", "7, 8"},
+        {"17: g2", "8, 9r, 9l, 11r, 11l"},
+        {"18: e2f2", "4r, 4l, 6r, 6l, 8"},
+        {"19: e2f2g2", "4r, 4l, 6r, 6l, 9r, 9l, 11r, 11l"},
+        {"20: f2g2", "7, 9r, 9l, 11r, 11l"},
+        {"21: De1", "4r, 4l, 5r, 5l"},
+        {"22: Ef1", "7, 9r, 9l, 10r, 10l"},
+        {"23: Fg1", "8, 9r, 9l, 12"},
+        {"24: De1f1", "4r, 4l, 6r, 6l, 9r, 9l, 10r, 10l"},
+        {"25: De1f1g1", "4r, 4l, 6r, 6l, 9r, 9l, 12"},
+        {"26: Ef1g1", "7, 9r, 9l, 12"},
+        {"27: De2", "3, 6r, 6l, 7"},
+        {"28: Ef2", "5r, 5l, 6r, 6l, 8"},
+        {"29: Fg2", "10r, 10l, 11r, 11l"},
+        {"30: De2f2", "3, 6r, 6l, 8"},
+        {"31: De2f2g2", "3, 6r, 6l, 9r, 9l, 11r, 11l"},
+        {"32: Ef2g2", "5r, 5l, 6r, 6l, 9r, 9l, 11r, 11l"},
+        {"33: f1r", "5l, 6l, 9r, 10r"},
+        {"34 e1f1r", "3, 5r, 6l, 9r, 10r"},
+        {"35: De1f1r", "4r, 4l, 5r, 6l, 9r, 10r"},
+        {"36: f1rg1", "5l, 6l, 9r, 10l, 12"},
+        {"37: e1f1rg1", "3, 5r, 6l, 9r, 10l, 12"},
+        {"38: De1f1rg1", "4r, 4l, 5r, 6l, 9r, 10l, 12"},
+        {"39: f1rg2", "5l, 6l, 8, 9l, 10r, 11r, 11l"},
+        {"40: e1f1rg2", "3, 5r, 6l, 8, 9l, 10r, 11r, 11l"},
+        {"41: De1f1rg2", "4r, 4l, 5r, 6l, 8, 9l, 10r, 11r, 11l"},
+        {"42: f1rf2g2", "5l, 6l, 7, 9l, 10r, 11r, 11l"},
+        {"43: e1f1rf2g2", "3, 5r, 6l, 7, 9l, 10r, 11r, 11l"},
+        {"44: De1f1rf2g2", "4r, 4l, 5r, 6l, 7, 9l, 10r, 11r, 11l"},
+        {"45: e2f1r", "4r, 4l, 5l, 6r, 7, 9r, 10r"},
+        {"46: De2f1r", "3, 5l, 6r, 7, 9r, 10r"},
+        {"47: Ef1r", "5r, 6r, 7, 9r, 10r"},
+        {"48: e2f1rg1", "4r, 4l, 5l, 6r, 7, 9r, 10l, 12"},
+        {"49: De2f1rg1", "3, 5l, 6r, 7, 9r, 10l, 12"},
+        {"50: Ef1rg1", "5r, 6r, 7, 9r, 10l, 12"},
+        {"51: e2f1rf2", "4r, 4l, 5l, 6r, 8, 9r, 10r"},
+        {"52: De2f1rf2", "3, 5l, 6r, 8, 9r, 10r"},
+        {"53: Ef1rf2", "5r, 6r, 8, 9r, 10r"},
+        {"54: e2f1rf2g1", "4r, 4l, 5l, 6r, 8, 9r, 10l, 12"},
+        {"55: De2f1rf2g1", "3, 5l, 6r, 8, 9r, 10l, 12"},
+        {"56: Ef1rf2g1", "5r, 6r, 8, 9r, 10l, 12"},
+        {"57: e2f1rf2g2", "4r, 4l, 5l, 6r, 9l, 10r, 11r, 11l"},
+        {"58: De2f1rf2g2", "3, 5l, 6r, 9l, 10r, 11r, 11l"},
+        {"59: Ef1rf2g2", "5r, 6r, 9l, 10r, 11r, 11l"},
+        {"47l: Ef1l", "5l, 6l, 7, 9l, 10l"},
+    };
+    // clang-format on
+    static_assert(std::size(rows) == PresetCount);
+    for (int i = 0; i < PresetCount; ++i) {
+        EXPECT_EQ(PresetTable[i].button, 1024 + i);
+        EXPECT_STREQ(PresetTable[i].caption, rows[i].caption);
+        ApplyPreset(PresetTable[i].letters);
+        std::string labels;
+        for (int tile : SelectedTiles()) {
+            labels += (labels.empty() ? "" : ", ") + std::string(TileLabels[tile]);
+        }
+        EXPECT_EQ(labels, rows[i].labels) << rows[i].caption;
+    }
+}
+
 TEST(ApplyPreset, ReplacesTheWholeSelection) {
     const struct {
         const char* name;
