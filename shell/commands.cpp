@@ -37,8 +37,9 @@ void OpenTileSelector() {
         TileSelector = CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(TileSelectorDialog),
                                           MainWindow, TileSelectorProc, 0);
     }
-    // A selector that could not be created leaves the focus where it is: the
-    // main window keeps its keys, and the next command tries again.
+    // A selector that could not be created leaves the focus where it is:
+    // focusing "no window" would take the keys from the main window on window
+    // systems that allow it. The next command tries again.
     if (TileSelector != nullptr) SetFocus(GetDlgItem(TileSelector, IDOK));
 }
 void Step1() {
