@@ -17,6 +17,7 @@
 #include "platform/qt/qt_gl.h"
 #include "platform/qt/qt_input.h"
 #include "platform/qt/qt_state.h"
+#include "platform/qt/qt_style.h"
 #include "platform/qt/qt_window.h"
 
 namespace {
@@ -290,7 +291,9 @@ bool QtStart(int& argc, char** argv, std::string* whyNot) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
     layer.application = std::make_unique<QApplication>(argc, argv);
+    ReleaseDisplayCheck();  // Qt holds its own connection now
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new LayerStyle);  // the application owns it
     QtState() = QtBackendState{};
     QtState().menuBarHeight = MeasureMenuBarHeight();
     layer.keyFilter = std::make_unique<KeyInputFilter>();

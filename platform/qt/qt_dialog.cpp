@@ -9,6 +9,7 @@
 #include "platform/qt/qt_gl.h"
 #include "platform/qt/qt_icons.h"
 #include "platform/qt/qt_state.h"
+#include "platform/qt/qt_style.h"
 #include "platform/qt/qt_window.h"
 
 namespace {
@@ -71,7 +72,7 @@ QWidget* MakeControl(const ControlDescription& control, LayerTopWidget* top) {
             return box;
         }
         case ControlKind::GroupBox:
-            return new QGroupBox(ResourceText(control.text), top);
+            return new LayerGroupBox(ResourceText(control.text), top);
         case ControlKind::StaticText:
             return MakeStaticText(control, top);
         case ControlKind::StaticIcon: {

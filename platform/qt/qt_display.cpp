@@ -18,16 +18,27 @@ const char* EnvironmentValue(const char* name) {
     return (value != nullptr && value[0] != '\0') ? value : nullptr;
 }
 
+xcb_connection_t* HeldConnection = nullptr;
+
+constexpr int ConnectAttempts = 10;
+constexpr useconds_t ConnectRetryPause = 50000;  // microseconds; all attempts within half a second
+
 bool X11DisplayOpens(const char* display, std::string* whyNot) {
-    int screen = 0;
-    xcb_connection_t* connection = xcb_connect(display, &screen);
-    const int error = xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
-    if (error != 0) {
-        *whyNot = std::string("cannot open the X display \"") + display + "\"";
-        return false;
+    for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
+        if (attempt > 0) {
+            usleep(ConnectRetryPause);
+        }
+        int screen = 0;
+        xcb_connection_t* connection = xcb_connect(display, &screen);
+        if (xcb_connection_has_error(connection) == 0) {
+            ReleaseDisplayCheck();
+            HeldConnection = connection;
+            return true;
+        }
+        xcb_disconnect(connection);
     }
-    return true;
+    *whyNot = std::string("cannot open the X display \"") + display + "\"";
+    return false;
 }
 
 // The compositor's socket, as libwayland-client finds it.
@@ -101,6 +112,13 @@ bool TryX11(std::string* platform, std::string* whyNot) {
 }
 
 }  // namespace
+
+void ReleaseDisplayCheck() {
+    if (HeldConnection != nullptr) {
+        xcb_disconnect(HeldConnection);
+        HeldConnection = nullptr;
+    }
+}
 
 bool FindQtPlatform(std::string* platform, std::string* whyNot) {
     if (const char* asked = EnvironmentValue("QT_QPA_PLATFORM")) {

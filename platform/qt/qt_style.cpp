@@ -1,0 +1,70 @@
+#include "platform/qt/qt_style.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+#include "platform/qt/qt_window.h"
+
+namespace {
+
+// Sizes of the classic dialog controls at 96 dots per inch.
+constexpr int ButtonMargin = 2;
+constexpr int CheckBoxSide = 13;
+constexpr int CheckBoxLabelSpacing = 3;
+
+}  // namespace
+
+int LayerStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                            const QWidget* widget) const {
+    switch (metric) {
+        case PM_ButtonMargin:
+            return ButtonMargin;
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+            return CheckBoxSide;
+        case PM_CheckBoxLabelSpacing:
+            return CheckBoxLabelSpacing;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+void LayerStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameFocusRect) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    if ((option->state & State_HasFocus) == 0) {
+        return;
+    }
+    painter->save();
+    QPen pen(option->palette.color(QPalette::WindowText));
+    pen.setStyle(Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+void LayerGroupBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    // An etched line: dark, with a light one inside it.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+
+    const QString text = StaticTextForDisplay(title().toUtf8().constData(), 0);
+    if (text.isEmpty()) {
+        return;
+    }
+    const int left = metrics.averageCharWidth();
+    const QRect label(left, 0, metrics.horizontalAdvance(text) + 4, metrics.height());
+    painter.fillRect(label, palette().window());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    painter.drawText(label, Qt::AlignCenter, text);
+}
