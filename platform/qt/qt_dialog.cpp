@@ -14,15 +14,6 @@
 
 namespace {
 
-// An auto check box whose mark the core sets: a click is only reported.
-class LayerCheckBox : public QCheckBox {
-public:
-    using QCheckBox::QCheckBox;
-
-protected:
-    void nextCheckState() override {}
-};
-
 constexpr int IconSize = 32;
 
 QString ResourceText(const char* text) { return text != nullptr ? QString::fromUtf8(text) : QString(); }
@@ -59,7 +50,7 @@ QWidget* MakeControl(const ControlDescription& control, LayerTopWidget* top) {
     switch (control.kind) {
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton: {
-            auto* button = new QPushButton(ResourceText(control.text), top);
+            auto* button = new LayerPushButton(ResourceText(control.text), top);
             button->setAutoDefault(false);
             button->setDefault(control.kind == ControlKind::DefaultPushButton);
             ReportClicks(button, top, control.handle);

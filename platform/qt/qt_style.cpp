@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOption>
+#include <algorithm>
 
 #include "platform/qt/qt_window.h"
 
@@ -29,22 +30,38 @@ int LayerStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
 }
 
-void LayerStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                               QPainter* painter, const QWidget* widget) const {
-    if (element != PE_FrameFocusRect) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
-    if ((option->state & State_HasFocus) == 0) {
-        return;
-    }
-    painter->save();
-    QPen pen(option->palette.color(QPalette::WindowText));
+namespace {
+
+void DrawFocusFrame(QWidget* widget, const QRect& rect) {
+    QPainter painter(widget);
+    QPen pen(widget->palette().color(QPalette::WindowText));
     pen.setStyle(Qt::DotLine);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-    painter->restore();
+    painter.setPen(pen);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+constexpr int ButtonFocusInset = 3;
+
+}  // namespace
+
+void LayerPushButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (hasFocus()) {
+        DrawFocusFrame(this, rect().adjusted(ButtonFocusInset, ButtonFocusInset,
+                                             -ButtonFocusInset, -ButtonFocusInset));
+    }
+}
+
+void LayerCheckBox::paintEvent(QPaintEvent* event) {
+    QCheckBox::paintEvent(event);
+    if (hasFocus()) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect label = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        const int textWidth = fontMetrics().horizontalAdvance(text()) + 2;
+        DrawFocusFrame(this, QRect(label.left(), label.top(), std::min(label.width(), textWidth),
+                                   label.height()));
+    }
 }
 
 void LayerGroupBox::paintEvent(QPaintEvent* /*event*/) {

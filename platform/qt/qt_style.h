@@ -2,18 +2,37 @@
 // sizes and the focus mark of the dialogs the templates were laid out for.
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QProxyStyle>
+#include <QPushButton>
 
 // Narrow button margins and check-box spacing, so that captions fit the
-// template sizes; a dotted focus frame on whatever has the keyboard focus,
-// drawn whenever the focus is there (not only after a Tab).
+// template sizes.
 class LayerStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget = nullptr) const override;
+};
+
+// Controls that show the keyboard focus with a dotted frame whenever they
+// have it; styles differ on whether (and when) they draw one.
+class LayerPushButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An auto check box whose mark the core sets: a click is only reported.
+class LayerCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A group box whose frame runs through the middle of its title, so that the

@@ -194,4 +194,54 @@ TEST_F(QtDialogTest, ModalBoxDisablesItsOwnerButNotTheOwnersOtherDialogs) {
     EXPECT_EQ(presetClicks, 1);
 }
 
+TEST_F(QtDialogTest, MessageBoxIsModalShowsItsTextsAndAnswersOK) {
+    QString shownText;
+    QString shownCaption;
+    bool ownerEnabled = true;
+    QTimer person;
+    person.setInterval(20);
+    QObject::connect(&person, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        person.stop();
+        shownCaption = modal->windowTitle();
+        for (QLabel* label : modal->findChildren<QLabel*>()) {
+            if (!label->text().isEmpty()) {
+                shownText = label->text();
+            }
+        }
+        ownerEnabled = TopWidgetOf(frame_)->isEnabled();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    person.start();
+    EXPECT_EQ(MessageBoxA(frame_, "ChoosePixelFormat failed", "Error", MB_OK), IDOK);
+    EXPECT_EQ(shownText, "ChoosePixelFormat failed");
+    EXPECT_EQ(shownCaption, "Error");
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(TopWidgetOf(frame_)->isEnabled());
+}
+
+TEST_F(QtDialogTest, TemplateFontsMapToInstalledFontsOfTheirKind) {
+    const struct {
+        const char* name;
+        int points;
+        const char* family;
+        int pointsGiven;
+    } cases[] = {{"ＭＳ Ｐゴシック", 9, "IPAPGothic", 9},
+                 {"ＭＳ ゴシック", 9, "IPAGothic", 9},
+                 {"System", 8, "DejaVu Sans", 8},
+                 {nullptr, 0, "DejaVu Sans", 9},
+                 {"System", -3, "DejaVu Sans", 9}};
+    for (const auto& c : cases) {
+        const QFont font = TemplateFont(c.name, c.points);
+        EXPECT_EQ(QFontInfo(font).family(), QString(c.family)) << (c.name ? c.name : "(none)");
+        EXPECT_EQ(font.pointSize(), c.pointsGiven) << (c.name ? c.name : "(none)");
+        const DialogBaseUnits units = MeasureDialogBaseUnits(font);
+        EXPECT_GT(units.x, 0);
+        EXPECT_GT(units.y, units.x) << "characters are taller than wide";
+    }
+}
+
 }  // namespace

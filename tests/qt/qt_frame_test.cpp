@@ -100,6 +100,34 @@ TEST_F(QtFrameTest, ClientAreaIsTheSizeAskedForRightUnderTheMenuBar) {
     }
 }
 
+TEST_F(QtFrameTest, ResizeReachesTheProgramAsWMSizeAndARepaint) {
+    OpenFrame();
+    ReceivedMessages().clear();
+    QWidget* top = TopWidgetOf(frame_);
+    top->resize(600, 400 + menuBar_->height());
+    ASSERT_TRUE(PumpUntil([this] { return CountReceived(frame_, WM_PAINT) > 0; }));
+    ASSERT_GE(CountReceived(frame_, WM_SIZE), 1);
+    const Received* last = nullptr;
+    for (const Received& r : ReceivedMessages()) {
+        if (r.window == frame_ && r.message == WM_SIZE) {
+            last = &r;
+        }
+    }
+    EXPECT_EQ(last->wParam, SIZE_RESTORED);
+    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(last->lParam)), 600);
+    EXPECT_EQ(HIWORD(static_cast<std::uintptr_t>(last->lParam)), 400);
+    RECT client{};
+    GetClientRect(frame_, &client);
+    EXPECT_EQ(client.right, 600);
+    EXPECT_EQ(client.bottom, 400);
+}
+
+TEST_F(QtFrameTest, WaitingWithNoWindowLeftEndsTheLoopInsteadOfHanging) {
+    MSG msg{};
+    EXPECT_FALSE(GetMessageA(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, WM_QUIT);
+}
+
 TEST_F(QtFrameTest, MenuShowsTheResourceTextsInOrder) {
     OpenFrame();
     const QList<QAction*> bar = menuBar_->actions();

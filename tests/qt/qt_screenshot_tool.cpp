@@ -1,7 +1,8 @@
 // Puts a frame with radio-marked menu items and a dialog of Japanese texts on
-// the screen, opens the acceleration menu with Alt+A as a person would, and
-// saves the whole screen to the PNG named on the command line. For looking at
-// what the Qt backend draws; not a test.
+// the screen and saves the whole screen twice: with the dialog active and a
+// button holding the focus, then with the acceleration menu opened by Alt+A
+// as a person would open it. For looking at what the Qt backend draws; not a
+// test.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -45,11 +46,12 @@ void SetStepMarks(HWND frame, UINT checkedCommand) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s output.png\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s dialog.png menu.png\n", argv[0]);
         return 2;
     }
-    const std::string output = argv[1];
+    const std::string dialogShot = argv[1];
+    const std::string menuShot = argv[2];
     std::string skip;
     std::string failure;
     if (!StartQtSession(&skip, &failure)) {
@@ -65,21 +67,22 @@ int main(int argc, char** argv) {
     ShowWindow(dialog, SW_SHOW);
     SetFocus(GetDlgItem(dialog, ControlPreset));
     LetQtCatchUp(300);
+    bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QString::fromStdString(dialogShot), "PNG");
 
     // The menu opens the way a person opens it: Alt+A in the frame.
     SetFocus(frame);
     LetQtCatchUp(100);
     QTest::keyClick(TopWidgetOf(frame), Qt::Key_A, Qt::AltModifier);
     PumpQueued(frame, dialog);
-    // The dialog's focus shows again only when it is active; keep the menu open.
     LetQtCatchUp(500);
-
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-    const bool saved = shot.save(QString::fromStdString(output), "PNG");
+    saved = QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(menuShot),
+                                                                 "PNG") &&
+            saved;
     DestroyWindow(frame);
     QtStop();
     if (!saved) {
-        std::fprintf(stderr, "qt_screenshot_tool: cannot write %s\n", output.c_str());
+        std::fprintf(stderr, "qt_screenshot_tool: cannot write the screenshots\n");
         return 1;
     }
     return 0;
