@@ -82,8 +82,8 @@ void CloseDisplay(State& state) {
     for (auto& context : state.contexts) eglDestroyContext(state.display, context->context);
     state.contexts.clear();
     for (auto& entry : state.windows) DestroySurface(*entry.second);
-    eglTerminate(state.display);
-    eglReleaseThread();
+    // The display stays initialised for the next start: terminating it
+    // unloads Mesa's driver, and a new start would load it all over again.
     state.display = EGL_NO_DISPLAY;
 }
 
