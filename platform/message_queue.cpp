@@ -22,8 +22,12 @@ bool MatchesFilter(const MSG& msg, HWND filter, UINT filterMin, UINT filterMax) 
     return window != nullptr && window->type == WindowType::Control && window->owner == filter;
 }
 
-bool IsLetterOrDigit(WPARAM code) {
-    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || (code >= '0' && code <= '9');
+// A key-down names its key by virtual-key code, where letters are 'A'..'Z'
+// whatever the case and 0x61..0x7A are the keypad and F-keys; only a
+// character message carries lower-case letters.
+bool NamesLetterOrDigit(UINT message, WPARAM code) {
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return true;
+    return message == WM_SYSCHAR && code >= 'a' && code <= 'z';
 }
 }  // namespace
 
@@ -201,7 +205,7 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_SYSKEYDOWN:
         case WM_SYSCHAR:
-            if (IsLetterOrDigit(wParam)) OpenMenuByMnemonic(*window, static_cast<unsigned>(wParam));
+            if (NamesLetterOrDigit(message, wParam)) OpenMenuByMnemonic(*window, static_cast<unsigned>(wParam));
             return 0;
         default:
             return 0;

@@ -75,6 +75,9 @@ TEST_F(Menus, AltWithAMnemonicOpensThatPopup) {
     HWND frame = CreateFrame();
     HWND noSelector = nullptr;
     EXPECT_EQ(HeadlessOpenMenuPopup(frame), "");
+    HeadlessPressKey(static_cast<WORD>(VK_NUMPAD0 + 1), "", AltKey);  // 0x61, not the letter 'a'
+    RunLoop(&noSelector, nullptr);
+    EXPECT_EQ(HeadlessOpenMenuPopup(frame), "");
     HeadlessTypeChar('v', AltKey);
     RunLoop(&noSelector, nullptr);
     EXPECT_EQ(HeadlessOpenMenuPopup(frame), "表示(&V)");
