@@ -185,6 +185,9 @@ bool PlatformControlClicked(HWND control);
 // A menu item was chosen: WM_COMMAND (command) is posted to the menu's
 // window. False when the window is dead or disabled or has no such item.
 bool PlatformMenuItemChosen(HWND window, UINT command);
+// The menu bar's open pop-up was closed without a choice (Esc, a click
+// elsewhere): the bar is idle again, so the same mnemonic opens it anew.
+void PlatformMenuClosed(HWND window);
 // A close box was pressed: WM_CLOSE to a window, WM_COMMAND IDCANCEL to a
 // dialog. False when the window is dead or disabled.
 bool PlatformCloseBoxPressed(HWND window);

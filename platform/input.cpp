@@ -58,6 +58,13 @@ bool PlatformMenuItemChosen(HWND handle, UINT command) {
     return true;
 }
 
+void PlatformMenuClosed(HWND handle) {
+    core::State& state = core::Core();
+    if (handle == nullptr || state.openMenuWindow != handle) return;
+    state.openMenuWindow = nullptr;
+    state.openMenuEntry = -1;
+}
+
 bool PlatformCloseBoxPressed(HWND handle) {
     using namespace core;
     Window* window = FindWindowObject(handle);

@@ -88,6 +88,8 @@ MenuItemView HeadlessMenuItem(HWND window, UINT command);
 // The text of the menu-bar pop-up that Alt with its mnemonic letter opened
 // on a window, e.g. "ﾌｧｲﾙ(&F)"; empty while none is open.
 std::string HeadlessOpenMenuPopup(HWND window);
+// The person closes the open pop-up without choosing (Esc or a click elsewhere).
+void HeadlessCloseMenuPopup(HWND window);
 
 struct MessageBoxRecord {
     HWND owner;

@@ -123,6 +123,10 @@ bool HeadlessClickMenuItem(HWND window, UINT command) {
     return headless::Headless() != nullptr && PlatformMenuItemChosen(window, command);
 }
 
+void HeadlessCloseMenuPopup(HWND window) {
+    if (headless::Headless() != nullptr) PlatformMenuClosed(window);
+}
+
 bool HeadlessClickCloseBox(HWND window) {
     return headless::Headless() != nullptr && PlatformCloseBoxPressed(window);
 }

@@ -31,6 +31,22 @@ void ConnectMenuItem(QtWindow* window, int entryIndex) {
     });
 }
 
+// A bar pop-up closing, chosen from or not, leaves the bar idle; the core
+// must hear it, or the same Alt+mnemonic would never open it again.
+void ConnectMenuClosed(QtWindow* window, QMenu* menu) {
+    LayerTopWidget* top = window->top;
+    QObject::connect(menu, &QMenu::aboutToHide, top, [top] {
+        const HWND handle = top->Handle();
+        if (handle == nullptr) {
+            return;
+        }
+        ReportInput([handle] {
+            PlatformMenuClosed(handle);
+            return true;
+        });
+    });
+}
+
 // Builds the bar from the flat list. Entries deeper than any open pop-up
 // have no place and are left out, as are pop-ups with no text.
 void BuildMenuBar(QtWindow* window, std::span<const MenuEntry> entries) {
@@ -53,6 +69,7 @@ void BuildMenuBar(QtWindow* window, std::span<const MenuEntry> entries) {
                 entry.menu = parent == nullptr ? window->menuBar->addMenu(MenuText(source.text))
                                                : parent->addMenu(MenuText(source.text));
                 entry.action = entry.menu->menuAction();
+                if (parent == nullptr) ConnectMenuClosed(window, entry.menu);
                 open.push_back(entry.menu);
                 break;
             case MenuEntryKind::Item:

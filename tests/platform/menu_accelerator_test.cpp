@@ -86,6 +86,20 @@ TEST_F(Menus, AltWithAMnemonicOpensThatPopup) {
     EXPECT_EQ(HeadlessOpenMenuPopup(frame), "加速(&A)");
 }
 
+// Esc closes the pop-up on screen; the same mnemonic must open it again.
+TEST_F(Menus, APopupClosedWithoutAChoiceOpensAgain) {
+    HWND frame = CreateFrame();
+    HWND noSelector = nullptr;
+    HeadlessTypeChar('a', AltKey);
+    RunLoop(&noSelector, nullptr);
+    ASSERT_EQ(HeadlessOpenMenuPopup(frame), "加速(&A)");
+    HeadlessCloseMenuPopup(frame);
+    EXPECT_EQ(HeadlessOpenMenuPopup(frame), "");
+    HeadlessTypeChar('a', AltKey);
+    RunLoop(&noSelector, nullptr);
+    EXPECT_EQ(HeadlessOpenMenuPopup(frame), "加速(&A)");
+}
+
 TEST_F(Menus, AcceleratorsFireOnlyForKeysThatReachAWindowOutsideTheDialog) {
     struct Case {
         const char* name;

@@ -228,6 +228,25 @@ TEST_F(QtFrameTest, AltWithMnemonicOpensThePopupOnlyThroughTheDefaultProcedure) 
     }
 }
 
+// A pop-up closed without a choice (Esc) leaves the bar idle: the same
+// mnemonic opens it again.
+TEST_F(QtFrameTest, PopupClosedWithEscOpensAgainWithItsMnemonic) {
+    OpenFrame();
+    SetFocus(frame_);
+    QWidget* top = TopWidgetOf(frame_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QMenu* fileMenu = menuBar_->actions()[FilePopupEntry]->menu();
+    for (int round = 0; round < 2; ++round) {
+        QTest::keyClick(top, Qt::Key_F, Qt::AltModifier);
+        PumpQueued(frame_);
+        LetQtCatchUp();
+        ASSERT_TRUE(fileMenu->isVisible()) << "round " << round;
+        QTest::keyClick(fileMenu, Qt::Key_Escape);
+        LetQtCatchUp();
+        ASSERT_FALSE(fileMenu->isVisible()) << "round " << round;
+    }
+}
+
 TEST_F(QtFrameTest, CloseBoxAsksTheProgramAndTheWindowGoesWhenItSaysSo) {
     OpenFrame();
     TopWidgetOf(frame_)->close();
