@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOption>
+#include <QStylePainter>
 #include <algorithm>
 
 #include "platform/qt/qt_window.h"
@@ -44,8 +45,38 @@ constexpr int ButtonFocusInset = 3;
 
 }  // namespace
 
+namespace {
+
+// The template's font is a stand-in for the one the layout was made for, and
+// a little wider: a caption that would be cut at both ends is drawn narrower
+// instead, at its own height, so the person reads all of it.
+constexpr int NarrowestStretch = 50;
+
+}  // namespace
+
+QFont FittedCaptionFont(const QFont& font, const QString& text, int width) {
+    QFont fitted = font;
+    const int needed = QFontMetrics(font).horizontalAdvance(text);
+    if (needed > width && needed > 0) {
+        fitted.setStretch(std::max(NarrowestStretch, 100 * std::max(width, 0) / needed));
+    }
+    return fitted;
+}
+
 void LayerPushButton::paintEvent(QPaintEvent* event) {
-    QPushButton::paintEvent(event);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (fontMetrics().horizontalAdvance(option.text) <= textArea.width()) {
+        QPushButton::paintEvent(event);
+    } else {
+        const QString caption = option.text;
+        option.text.clear();
+        QStylePainter painter(this);
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.setFont(FittedCaptionFont(font(), caption, textArea.width()));
+        painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+    }
     if (hasFocus()) {
         DrawFocusFrame(this, rect().adjusted(ButtonFocusInset, ButtonFocusInset,
                                              -ButtonFocusInset, -ButtonFocusInset));

@@ -15,6 +15,10 @@ public:
                     const QWidget* widget = nullptr) const override;
 };
 
+// The font a push button draws a caption in that is wider than width: the
+// same font, narrowed just enough; a caption that fits keeps the font.
+QFont FittedCaptionFont(const QFont& font, const QString& text, int width);
+
 // Controls that show the keyboard focus with a dotted frame whenever they
 // have it; styles differ on whether (and when) they draw one.
 class LayerPushButton : public QPushButton {

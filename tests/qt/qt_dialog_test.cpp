@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_style.h"
 #include "tests/qt/qt_test_resources.h"
 #include "tests/qt/qt_test_session.h"
 
@@ -221,6 +222,27 @@ TEST_F(QtDialogTest, MessageBoxIsModalShowsItsTextsAndAnswersOK) {
     EXPECT_EQ(shownCaption, "Error");
     EXPECT_FALSE(ownerEnabled);
     EXPECT_TRUE(TopWidgetOf(frame_)->isEnabled());
+}
+
+// The stand-in font is a little wider than the one the templates were laid
+// out for; a caption too wide for its button is narrowed to fit, at its own
+// height, and one that fits is left alone.
+TEST_F(QtDialogTest, CaptionTooWideForItsButtonIsNarrowedToFit) {
+    const QFont font = TemplateFont("ＭＳ Ｐゴシック", 9);
+    const QString caption = QString::fromUtf8("44: De1f1rf2g2");
+    const int natural = QFontMetrics(font).horizontalAdvance(caption);
+    const struct {
+        int width;
+        bool narrowed;
+    } cases[] = {{natural + 10, false}, {natural, false}, {natural * 9 / 10, true}, {natural * 3 / 4, true}};
+    for (const auto& c : cases) {
+        const QFont fitted = FittedCaptionFont(font, caption, c.width);
+        const QFontMetrics metrics(fitted);
+        EXPECT_EQ(fitted.stretch() != font.stretch(), c.narrowed) << c.width;
+        EXPECT_LE(metrics.horizontalAdvance(caption), c.width + 1) << c.width;
+        EXPECT_GE(metrics.horizontalAdvance(caption), c.width * 8 / 10) << "narrowed far more than needed";
+        EXPECT_EQ(metrics.height(), QFontMetrics(font).height());
+    }
 }
 
 TEST_F(QtDialogTest, TemplateFontsMapToInstalledFontsOfTheirKind) {
