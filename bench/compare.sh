@@ -44,10 +44,13 @@ rm -rf "$out"
 mkdir -p "$out"
 # Runs a command on a fresh Xvfb. The server picks a free display number
 # itself (-displayfd), so runs of other people on this machine cannot take it.
+# -noreset: a desktop always has other clients, so its server never resets
+# when a program's last connection closes; a bare Xvfb would, and a program
+# that connects twice in a row would then pay for (or trip over) the reset.
 on_own_display() {
     local number_file server display
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
     server=$!
     for _ in $(seq 100); do
         [ -s "$number_file" ] && break

@@ -88,4 +88,18 @@ focus_gl_window
 if [ "$kind" = morvat ]; then
     import -window "$main" "$out/all_tiles.png"
     import -window "$selector" "$out/selector.png"
+    # The start picture is mostly background; the full solid at the start
+    # distance covers the view. If the clicks missed, the figures above were
+    # not taken with all tiles and the run is void.
+    background_share() {
+        convert "$1" -fill black +opaque 'srgb(64,64,64)' -fill white -opaque 'srgb(64,64,64)' \
+            -format '%[fx:mean]' info:
+    }
+    start_share=$(background_share "$out/start.png")
+    all_share=$(background_share "$out/all_tiles.png")
+    echo "background share: start picture $start_share, all tiles $all_share" >"$out/pictures.txt"
+    if ! awk -v a="$all_share" -v s="$start_share" 'BEGIN { exit !(s > 0.5 && a < 0.1) }'; then
+        echo "run_once: the all-tiles picture does not look like all tiles ($(cat "$out/pictures.txt"))" >&2
+        exit 1
+    fi
 fi
