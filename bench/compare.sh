@@ -31,14 +31,15 @@ for tool in Xvfb xdotool import cmake; do
 done
 
 echo "== building in $build"
-cmake -S "$root" -B "$build" -DMORVAT_BUILD_QT=ON -DMORVAT_BUILD_BENCH=ON >"$build.configure.log" 2>&1 ||
-    { cat "$build.configure.log" >&2; exit 1; }
+mkdir -p "$build"
+cmake -S "$root" -B "$build" -DMORVAT_BUILD_QT=ON -DMORVAT_BUILD_BENCH=ON >"$build/compare-configure.log" 2>&1 ||
+    { cat "$build/compare-configure.log" >&2; exit 1; }
 targets=(morvat floor_window swap_probe stamp_exec key_latency geometry_bench)
 if cmake --build "$build" --target help | grep '^\.\.\. render_bench$' >/dev/null; then
     targets+=(render_bench)
 fi
-cmake --build "$build" --target "${targets[@]}" -j2 >"$build.build.log" 2>&1 ||
-    { tail -40 "$build.build.log" >&2; exit 1; }
+cmake --build "$build" --target "${targets[@]}" -j2 >"$build/compare-build.log" 2>&1 ||
+    { tail -40 "$build/compare-build.log" >&2; exit 1; }
 
 rm -rf "$out"
 mkdir -p "$out"
