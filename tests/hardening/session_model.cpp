@@ -174,6 +174,16 @@ void CloseAbout(SessionModel& m) {
     m.focus = stillThere ? before : FocusModel{};
 }
 
+// The selector's tab stops in template order: "OK", the tile boxes, the
+// preset buttons.
+int SelectorTabStopCount() { return 1 + TileCount + PresetCount; }
+
+int SelectorTabStop(int index) {
+    if (index == 0) return IDOK;
+    if (index <= TileCount) return FirstTileBox + index - 1;
+    return FirstPresetButton + index - 1 - TileCount;
+}
+
 void MoveAmongTabStops(SessionModel& m, bool backwards) {
     const int count = SelectorTabStopCount();
     int current = -1;
@@ -212,19 +222,6 @@ void AltKeyOnMain(SessionModel& m, WORD vk, const char* text) {
 }
 
 }  // namespace
-
-bool IsViewKey(WORD vk) {
-    SessionModel probe;
-    return ApplyViewKey(probe, vk);
-}
-
-int SelectorTabStopCount() { return 1 + TileCount + PresetCount; }
-
-int SelectorTabStop(int index) {
-    if (index == 0) return IDOK;
-    if (index <= TileCount) return FirstTileBox + index - 1;
-    return FirstPresetButton + index - 1 - TileCount;
-}
 
 SessionModel StartModel() {
     SessionModel m;

@@ -70,9 +70,3 @@ void ExpectResize(SessionModel& m, int width, int height);
 void ExpectDistanceSet(SessionModel& m, int value);
 // Once everything an action caused has been handled: the paint, if one is due.
 void ExpectPaint(SessionModel& m);
-
-// The key table of the main window; true when vk is one of its keys.
-bool IsViewKey(WORD vk);
-// The tab stops of the selector in Tab order.
-int SelectorTabStopCount();
-int SelectorTabStop(int index);
