@@ -2,6 +2,8 @@
 #include "platform/qt/qt_backend.h"
 
 #include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -44,6 +46,28 @@ void SetTransientParent(QWidget* dialog, QWidget* owner) {
     if (dialog->windowHandle() != nullptr) {
         dialog->windowHandle()->setTransientParent(owner->windowHandle());
     }
+}
+
+// A window shown is on the screen when ShowWindow returns, as the program
+// expects: the frame it paints next (UpdateWindow's) is then the one the
+// person sees first, instead of a frame drawn unseen and drawn again on the
+// first expose. Bounded, for a window manager that never maps it.
+constexpr int OnScreenWaitMilliseconds = 500;
+
+void WaitUntilOnScreen(QtWindow& window) {
+    if (window.gl == nullptr || window.gl->isExposed()) {
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(OnScreenWaitMilliseconds);  // wakes the wait below at the latest
+    ++QtState().reportDepth;  // nothing may be freed under this nested loop
+    while (!window.gl->isExposed() && waited.elapsed() < OnScreenWaitMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    --QtState().reportDepth;
 }
 
 class QtBackend final : public PlatformBackend {
@@ -90,6 +114,7 @@ public:
         window->top->show();
         window->top->raise();
         window->top->activateWindow();
+        WaitUntilOnScreen(*window);
     }
 
     void EnableWindow(BackendWindow* window, bool enabled) override {
