@@ -16,59 +16,19 @@
 set -euo pipefail
 
 viewer=$(readlink -f "$1")
-if [ -z "${MORVAT_E2E_INNER:-}" ]; then
-  export MORVAT_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$viewer"
-fi
+script=$(readlink -f "$0")
+# shellcheck source=tests/e2e/session_lib.sh
+source "$(dirname "$script")/session_lib.sh"
 
 seed=${MORVAT_STORM_SEED:-4242}
 echo "storm seed: MORVAT_STORM_SEED=$seed"
 RANDOM=$seed
 batches=30
 actions_per_batch=80
+fail_prefix="FAIL (MORVAT_STORM_SEED=$seed)"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# On failure the screenshots are kept in MORVAT_E2E_SHOTS, when it names a folder.
-fail() {
-  echo "FAIL (MORVAT_STORM_SEED=$seed): $*" >&2
-  if [ -n "${MORVAT_E2E_SHOTS:-}" ]; then cp "$work"/*.png "$MORVAT_E2E_SHOTS"/ 2>/dev/null || true; fi
-  exit 1
-}
+start_viewer
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-
-"$viewer" >"$work/stdout" 2>"$work/stderr" &
-viewer_pid=$!
-pids+=($viewer_pid)
-
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^morvat$' | head -n 1) ||
-  fail "the main window did not appear"
-selector=$(timeout 20 xdotool search --sync --onlyvisible --name '^morvat tile selector$' | head -n 1) ||
-  fail "the tile selector did not appear"
-
-client_geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-
-# Side by side, so that clicks on the selector never land on the picture.
-xdotool windowmove --sync "$main" 0 0 2>/dev/null || xdotool windowmove "$main" 0 0
-xdotool windowmove --sync "$selector" 640 0 2>/dev/null || xdotool windowmove "$selector" 640 0
-sleep 1
-read -r _ _ mw mh <<<"$(client_geometry "$main")"
-read -r _ _ sw sh <<<"$(client_geometry "$selector")"
-px=$(((mw - 512) / 2))  # the picture: the bottom 512 x 512 under the menu bar
-py=$((mh - 512))
-
-shot() { import -window "$main" "$work/$1.png"; }
 # Pixels of the picture that differ between two shots by more than a trace.
 picture_difference() {
   convert "$work/$1.png" -crop "512x512+$px+$py" +repage "$work/$1-picture.png"
@@ -212,9 +172,5 @@ shot moved
 changed=$(picture_difference reset moved)
 [ "${changed%%.*}" -gt 500 ] 2>/dev/null || fail "after the storm the arrow keys changed only $changed pixels"
 
-wmctrl -i -c "$main"
-code=0
-timeout 10 tail --pid="$viewer_pid" -f /dev/null || fail "the viewer did not end after its window was closed"
-wait "$viewer_pid" || code=$?
-[ "$code" -eq 0 ] || fail "exit code $code; stderr: $(cat "$work/stderr")"
+close_and_expect_exit_zero
 echo "storm: the viewer came back to its start picture, still moves on keys, and ended with exit code 0"

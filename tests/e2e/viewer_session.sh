@@ -11,46 +11,11 @@
 set -euo pipefail
 
 viewer=$(readlink -f "$1")
-if [ -z "${MORVAT_E2E_INNER:-}" ]; then
-  export MORVAT_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$viewer"
-fi
+script=$(readlink -f "$0")
+# shellcheck source=tests/e2e/session_lib.sh
+source "$(dirname "$script")/session_lib.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# On failure the screenshots are kept in MORVAT_E2E_SHOTS, when it names a folder.
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -n "${MORVAT_E2E_SHOTS:-}" ]; then cp "$work"/*.png "$MORVAT_E2E_SHOTS"/ 2>/dev/null || true; fi
-  exit 1
-}
-
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-
-"$viewer" >"$work/stdout" 2>"$work/stderr" &
-viewer_pid=$!
-pids+=($viewer_pid)
-
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^morvat$' | head -n 1) ||
-  fail "the main window did not appear"
-selector=$(timeout 20 xdotool search --sync --onlyvisible --name '^morvat tile selector$' | head -n 1) ||
-  fail "the tile selector did not appear"
-
-# Geometry of a window's client area: X Y WIDTH HEIGHT.
-client_geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-
-# A picture of the main window as it is on screen (menu bar and picture).
-shot() { import -window "$main" "$work/$1.png"; }
+start_viewer
 
 # Colour of one screen pixel as "R,G,B" (0..255).
 pixel() {
@@ -73,15 +38,6 @@ near() {  # near "R,G,B" "R,G,B": every channel within 12
   done
 }
 
-# The selector opens over the main window's right half; a person drags it
-# aside to see the whole solid.
-xdotool windowmove --sync "$main" 0 0 2>/dev/null || xdotool windowmove "$main" 0 0
-xdotool windowmove --sync "$selector" 640 0 2>/dev/null || xdotool windowmove "$selector" 640 0
-sleep 1
-read -r _ _ mw mh <<<"$(client_geometry "$main")"
-# The picture is the bottom 512 x 512 of the main window, under the menu bar.
-px=$(((mw - 512) / 2))
-py=$((mh - 512))
 cx=$((px + 256))
 cy=$((py + 256))
 
@@ -105,7 +61,6 @@ changed=$(compare -metric AE "$work/start.png" "$work/turned.png" null: 2>&1 || 
 
 # "8: H" in the selector, then "OK". Dialog units -> pixels from the
 # selector's own size (229 x 328 units).
-read -r _ _ sw sh <<<"$(client_geometry "$selector")"
 click_unit() {
   xdotool mousemove --window "$selector" $(($1 * sw / 229)) $(($2 * sh / 328)) click 1
 }
@@ -131,10 +86,5 @@ for _ in $(seq 50); do
 done
 xdotool search --onlyvisible --name 'ﾊﾞｰｼﾞｮﾝ情報' >/dev/null 2>&1 && fail "Enter did not close the About box"
 
-# The close box: the window manager asks the main window to close.
-wmctrl -i -c "$main"
-code=0
-timeout 10 tail --pid="$viewer_pid" -f /dev/null || fail "the viewer did not end after its window was closed"
-wait "$viewer_pid" || code=$?
-[ "$code" -eq 0 ] || fail "exit code $code; stderr: $(cat "$work/stderr")"
+close_and_expect_exit_zero
 echo "viewer session: start picture, arrow keys, \"8: H\" and OK (solid share $start_share -> $stellated_share), About box, close: all as expected"
