@@ -26,6 +26,8 @@ public:
         }
         SelectTiles(AllTiles);
     }
+    GlBench(const GlBench&) = delete;
+    GlBench& operator=(const GlBench&) = delete;
     ~GlBench() { CloseGlTestWindow(gl_); }
     bool open() const { return open_; }
     HWND window() const { return gl_.window; }
@@ -40,7 +42,7 @@ void BM_BuildSceneList(benchmark::State& state) {
     if (!bench.open()) {
         return;
     }
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         BuildSceneList();
         glFinish();
     }
@@ -53,7 +55,7 @@ void BM_RenderFrameAllTiles(benchmark::State& state) {
         return;
     }
     const int swaps = HeadlessSwapCount(bench.window());
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         RenderFrame();
     }
     if (HeadlessSwapCount(bench.window()) == swaps) {
@@ -67,7 +69,7 @@ void BM_ClearAndSwapFloor(benchmark::State& state) {
     if (!bench.open()) {
         return;
     }
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SwapBuffers(MainDC);

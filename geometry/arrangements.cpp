@@ -113,7 +113,7 @@ int GenerateArrangementsFrom(const Rotation& p, const Rotation& q) {
     // Slots filled along the way are visited too; the walk stops once it
     // catches up with the filled slots, since an empty slot holds no rotation.
     for (int j = 0; j < ArrangementCount && j < count; ++j) {
-        Arrangement candidate;
+        Arrangement candidate{};
         ApplyRotation(ArrangementTable[j], q, candidate);
         if (!IsNewArrangement(candidate, count)) {
             continue;

@@ -15,7 +15,7 @@ HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR tableName) {
             ++count;
             if ((table.entries[count - 1].fVirt & ACCEL_END_MARK) != 0) break;
         }
-        for (auto& entry : Core().accelerators)
+        for (const auto& entry : Core().accelerators)
             if (entry.second.first == table.entries.data()) return MakeHandle<HACCEL>(entry.first);
         std::uintptr_t handle = NewHandleValue();
         Core().accelerators.emplace(handle, std::make_pair(table.entries.data(), count));

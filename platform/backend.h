@@ -184,17 +184,17 @@ void PlatformKey(WORD vk, bool down, const char* text, unsigned modifiers, bool 
 bool PlatformControlClicked(HWND control);
 // A menu item was chosen: WM_COMMAND (command) is posted to the menu's
 // window. False when the window is dead or disabled or has no such item.
-bool PlatformMenuItemChosen(HWND window, UINT command);
+bool PlatformMenuItemChosen(HWND handle, UINT command);
 // The menu bar's open pop-up was closed without a choice (Esc, a click
 // elsewhere): the bar is idle again, so the same mnemonic opens it anew.
-void PlatformMenuClosed(HWND window);
+void PlatformMenuClosed(HWND handle);
 // A close box was pressed: WM_CLOSE to a window, WM_COMMAND IDCANCEL to a
 // dialog. False when the window is dead or disabled.
-bool PlatformCloseBoxPressed(HWND window);
+bool PlatformCloseBoxPressed(HWND handle);
 // The client area was clicked: its window takes the keyboard focus.
-bool PlatformClientClicked(HWND window);
+bool PlatformClientClicked(HWND handle);
 // The client area now has this size (height 0 when minimised): WM_SIZE, and
 // a repaint for CS_HREDRAW / CS_VREDRAW classes.
-void PlatformClientResized(HWND window, int width, int height);
+void PlatformClientResized(HWND handle, int width, int height);
 // Part of a window became visible and must be painted again.
-void PlatformWindowExposed(HWND window);
+void PlatformWindowExposed(HWND handle);

@@ -16,7 +16,7 @@ std::uintptr_t HandleCounter = 0x1000;
 State& Core() {
     // Calls made before PlatformStart find an empty state and a null
     // backend, so they fail instead of crashing.
-    static State idle;
+    static State idle{};
     return TheState ? *TheState : idle;
 }
 
@@ -29,7 +29,7 @@ std::uintptr_t NewHandleValue() {
 
 Window* FindWindowObject(HWND handle) {
     if (handle == nullptr) return nullptr;
-    auto& windows = Core().windows;
+    const auto& windows = Core().windows;
     auto found = windows.find(HandleValue(handle));
     return found == windows.end() ? nullptr : found->second.get();
 }

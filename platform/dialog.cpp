@@ -75,7 +75,7 @@ HWND CreateDialogWindow(HINSTANCE instance, LPCSTR templateName, HWND owner, DLG
     std::vector<std::unique_ptr<Window>> controls;
     std::vector<ControlDescription> descriptions;
     for (const DialogControlTemplate& line : dialogTemplate->controls) {
-        ControlKind kind;
+        ControlKind kind{};
         if (!KindOf(line, &kind)) return nullptr;
         auto control = std::make_unique<Window>();
         control->handle = MakeHandle<HWND>(NewHandleValue());
@@ -154,7 +154,7 @@ LRESULT ControlProc(Window& control, UINT message, WPARAM wParam, LPARAM lParam)
     bool checkBox = control.controlKind == ControlKind::CheckBox;
     switch (message) {
         case BM_GETCHECK:
-            return checkBox && control.checked ? BST_CHECKED : BST_UNCHECKED;
+            return static_cast<LRESULT>(checkBox && control.checked ? BST_CHECKED : BST_UNCHECKED);
         case BM_SETCHECK:
             if (checkBox && (wParam == BST_CHECKED || wParam == BST_UNCHECKED) &&
                 control.checked != (wParam == BST_CHECKED))
@@ -232,7 +232,7 @@ INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLG
     while (true) {
         box = FindWindowObject(dialog);
         if (box == nullptr || box->dialogEnded) break;
-        MSG msg;
+        MSG msg{};
         if (!TakeMessage(&msg, nullptr, 0, 0)) {
             // The quit request belongs to the outer loop: hand it on.
             PostQuitMessage(static_cast<int>(static_cast<LPARAM>(msg.wParam)));

@@ -81,8 +81,8 @@ bool TakeMessage(MSG* msg, HWND filter, UINT filterMin, UINT filterMax) {
             msg->time = NextClock();
             return false;
         }
-        for (auto& entry : state.windows) {
-            Window& window = *entry.second;
+        for (const auto& entry : state.windows) {
+            const Window& window = *entry.second;
             if (window.type != WindowType::Frame || !window.needsPaint || !window.visible) continue;
             MSG paint{};
             paint.hwnd = window.handle;

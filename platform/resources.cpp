@@ -54,7 +54,7 @@ const MenuResource* FindMenuResource(HINSTANCE instance, UINT id) {
 HINSTANCE RegisterResourceModule(const ResourceModule* module) {
     using namespace core;
     if (!Started() || module == nullptr) return nullptr;
-    for (auto& entry : Core().modules)
+    for (const auto& entry : Core().modules)
         if (entry.second == module) return MakeHandle<HINSTANCE>(entry.first);
     std::uintptr_t handle = NewHandleValue();
     Core().modules.emplace(handle, module);
@@ -90,7 +90,7 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR iconName) {
     if (module == nullptr) return nullptr;
     for (const IconResource& icon : module->icons) {
         if (icon.id != id) continue;
-        for (auto& entry : state.icons)
+        for (const auto& entry : state.icons)
             if (entry.second == &icon) return MakeHandle<HICON>(entry.first);
         std::uintptr_t handle = NewHandleValue();
         state.icons.emplace(handle, &icon);

@@ -52,7 +52,7 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 
 // Resource ids travel in name pointers, as small integers.
-inline LPCSTR MAKEINTRESOURCEA(WORD id) {
+inline LPCSTR MAKEINTRESOURCEA(WORD id) noexcept {
     return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(id));
 }
 inline bool IS_INTRESOURCE(LPCSTR name) {
@@ -319,24 +319,24 @@ ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      void* param);
-BOOL DestroyWindow(HWND window);
-BOOL ShowWindow(HWND window, int showCommand);
-BOOL UpdateWindow(HWND window);
-BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
-HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
-BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
-BOOL GetClientRect(HWND window, RECT* rect);
-HWND SetFocus(HWND window);
+BOOL DestroyWindow(HWND handle);
+BOOL ShowWindow(HWND handle, int showCommand);
+BOOL UpdateWindow(HWND handle);
+BOOL InvalidateRect(HWND handle, const RECT* rect, BOOL erase);
+HDC BeginPaint(HWND handle, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND handle, const PAINTSTRUCT* paint);
+BOOL GetClientRect(HWND handle, RECT* rect);
+HWND SetFocus(HWND target);
 HWND GetFocus();
-BOOL IsWindow(HWND window);
-BOOL IsWindowEnabled(HWND window);
-HWND GetParent(HWND window);
+BOOL IsWindow(HWND handle);
+BOOL IsWindowEnabled(HWND handle);
+HWND GetParent(HWND handle);
 int GetSystemMetrics(int index);
-LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Messages
-LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL PostMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL GetMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax);
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
@@ -353,8 +353,8 @@ HWND GetDlgItem(HWND dialog, int controlId);
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
 // Menus and accelerators
-HMENU GetMenu(HWND window);
-BOOL SetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFOA* info);
+HMENU GetMenu(HWND handle);
+BOOL SetMenuItemInfoA(HMENU handle, UINT item, BOOL byPosition, const MENUITEMINFOA* info);
 HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR tableName);
 int TranslateAcceleratorA(HWND window, HACCEL table, MSG* msg);
 
@@ -364,8 +364,8 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR iconName);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR cursorName);
 
 // Device contexts and OpenGL
-HDC GetDC(HWND window);
-int ReleaseDC(HWND window, HDC dc);
+HDC GetDC(HWND handle);
+int ReleaseDC(HWND handle, HDC dc);
 int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* descriptor);
 BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* descriptor);
 BOOL SwapBuffers(HDC dc);

@@ -5,7 +5,7 @@
 
 // clang-format off
 // id                  caption                 font              pt  x    y   cx   cy   style                                                                        controls
-const DialogTemplate MorvatDialogs[2] = {
+constinit const DialogTemplate MorvatDialogs[2] = {
     {AboutDialog,        "ﾊﾞｰｼﾞｮﾝ情報",          "System",         8,  22,  17, 230, 75,  WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,                        AboutControls},
     {TileSelectorDialog, "morvat tile selector", "ＭＳ Ｐゴシック", 9,  300, 0,  229, 328, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, TileSelectorControls},
 };

@@ -1,7 +1,7 @@
 // The viewer's one resource module, as the window layer reads it.
 #include "resources/resources.h"
 
-const ResourceModule MorvatResources = {
+constinit const ResourceModule MorvatResources = {
     MorvatStrings,
     {&MorvatMenu, 1},
     {&MorvatAccelerators, 1},

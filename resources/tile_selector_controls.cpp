@@ -77,7 +77,7 @@ static_assert(TileSelectorControlCount ==
 
 // Runs during static initialisation; PresetTable is constant-initialised, so
 // its captions are already in place.
-std::array<DialogControlTemplate, TileSelectorControlCount> LayOutTileSelector() {
+std::array<DialogControlTemplate, TileSelectorControlCount> LayOutTileSelector() noexcept {
     std::array<DialogControlTemplate, TileSelectorControlCount> controls{};
     int n = 0;
     controls[n++] = OkButton;

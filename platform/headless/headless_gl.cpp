@@ -81,14 +81,14 @@ void CloseDisplay(State& state) {
     eglMakeCurrent(state.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     for (auto& context : state.contexts) eglDestroyContext(state.display, context->context);
     state.contexts.clear();
-    for (auto& entry : state.windows) DestroySurface(*entry.second);
+    for (const auto& entry : state.windows) DestroySurface(*entry.second);
     // The display stays initialised for the next start: terminating it
     // unloads Mesa's driver, and a new start would load it all over again.
     state.display = EGL_NO_DISPLAY;
 }
 
 int ChooseFormat(const PIXELFORMATDESCRIPTOR& request) {
-    State& state = *Headless();
+    const State& state = *Headless();
     if (state.failChoosePixelFormat) return 0;
     const DWORD offered = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
     if ((request.dwFlags & ~offered) != 0 || request.iPixelType != PFD_TYPE_RGBA) return 0;
@@ -114,7 +114,7 @@ int ChooseFormat(const PIXELFORMATDESCRIPTOR& request) {
 }
 
 bool SetFormat(Window& window, int format) {
-    State& state = *Headless();
+    const State& state = *Headless();
     if (state.failSetPixelFormat || format < 1 || format > PixelFormatCount) return false;
     EGLConfig config = state.formats[format - 1].config;
     if (config == nullptr) return false;

@@ -41,12 +41,12 @@ bool KeyOf(char c, WORD* vk, bool* shift) {
         return true;
     }
     if (c >= 'A' && c <= 'Z') {
-        *vk = static_cast<WORD>(c);
+        *vk = static_cast<WORD>(static_cast<unsigned char>(c));
         *shift = true;
         return true;
     }
     if (c >= '0' && c <= '9') {
-        *vk = static_cast<WORD>(c);
+        *vk = static_cast<WORD>(static_cast<unsigned char>(c));
         return true;
     }
     for (int digit = 0; digit < 10; ++digit) {

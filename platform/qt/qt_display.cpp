@@ -8,8 +8,10 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -21,12 +23,12 @@ const char* EnvironmentValue(const char* name) {
 xcb_connection_t* HeldConnection = nullptr;
 
 constexpr int ConnectAttempts = 10;
-constexpr useconds_t ConnectRetryPause = 50000;  // microseconds; all attempts within half a second
+constexpr std::chrono::microseconds ConnectRetryPause{50000};  // all attempts within half a second
 
 bool X11DisplayOpens(const char* display, std::string* whyNot) {
     for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
         if (attempt > 0) {
-            usleep(ConnectRetryPause);
+            std::this_thread::sleep_for(ConnectRetryPause);
         }
         int screen = 0;
         xcb_connection_t* connection = xcb_connect(display, &screen);

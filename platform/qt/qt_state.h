@@ -31,9 +31,13 @@ auto ReportInput(Report report) {
     QtBackendState& state = QtState();
     state.inputArrived = true;
     ++state.reportDepth;
+    // Not copyable: a copy would count the depth down twice.
     struct Unnest {
-        QtBackendState& state;
+        explicit Unnest(QtBackendState& s) : state(s) {}
+        Unnest(const Unnest&) = delete;
+        Unnest& operator=(const Unnest&) = delete;
         ~Unnest() { --state.reportDepth; }
+        QtBackendState& state;
     } unnest{state};
     return report();
 }

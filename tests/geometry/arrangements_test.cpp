@@ -139,7 +139,7 @@ TEST(ApplyRotation, GeneratorsReturnToTheStartAfterTheirOrder) {
         const Rotation* generator;
         int order;
     } generators[] = {{"P", &RotationP, 3}, {"Q", &RotationQ, 5}};
-    Arrangement start;
+    Arrangement start{};
     for (int f = 0; f < FaceCount; ++f) {
         start.entry[f] = FaceTable[f];
     }
@@ -147,7 +147,7 @@ TEST(ApplyRotation, GeneratorsReturnToTheStartAfterTheirOrder) {
         SCOPED_TRACE(g.name);
         Arrangement current = start;
         for (int step = 1; step <= g.order; ++step) {
-            Arrangement next;
+            Arrangement next{};
             ApplyRotation(current, *g.generator, next);
             current = next;
             EXPECT_EQ(current == start, step == g.order) << "after " << step << " steps";
@@ -156,11 +156,11 @@ TEST(ApplyRotation, GeneratorsReturnToTheStartAfterTheirOrder) {
 }
 
 TEST(ApplyRotation, PKeepsTheAxisFacesAndTurnsThem) {
-    Arrangement start;
+    Arrangement start{};
     for (int f = 0; f < FaceCount; ++f) {
         start.entry[f] = FaceTable[f];
     }
-    Arrangement turned;
+    Arrangement turned{};
     ApplyRotation(start, RotationP, turned);
     EXPECT_EQ(turned.entry[0], (FaceEntry{{8, 3, 0}, 0}));
     EXPECT_EQ(turned.entry[2].id, 2);

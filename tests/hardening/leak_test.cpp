@@ -31,7 +31,7 @@ constexpr int Reopenings = 1000;
 constexpr int WarmUpReopenings = 100;
 // Growth allowed over the measured reopenings: less than the smallest block
 // a reopening could lose per time (a window record, a control, a string).
-constexpr std::size_t AllowedGrowthBytes = 8 * (Reopenings - WarmUpReopenings);
+constexpr std::size_t AllowedGrowthBytes = std::size_t{8} * (Reopenings - WarmUpReopenings);
 
 std::size_t HeapInUse() {
 #if defined(__SANITIZE_ADDRESS__)

@@ -65,14 +65,14 @@ public:
         if (!differences.empty()) return Fail(differences);
 
         std::ostringstream log;
-        std::vector<Action> step;
+        std::vector<Action> stepActions;
         if (actions_ >= ActionsWanted) {
-            step.push_back(DrawEnding(random_, model_));
+            stepActions.push_back(DrawEnding(random_, model_));
         } else {
             if (std::bernoulli_distribution(DistanceJumpChance)(random_)) JumpDistance(log);
-            step = DrawStep(random_, model_, true);
+            stepActions = DrawStep(random_, model_, true);
         }
-        for (const Action& action : step) {
+        for (const Action& action : stepActions) {
             log << Describe(action) << "; ";
             const bool expected = Expect(model_, action);
             if (Perform(action) != expected) {
@@ -104,7 +104,7 @@ private:
     bool Fail(const std::string& what) {
         std::ostringstream text;
         text << "after step " << steps_ << " (action " << actions_ << "):\n" << what << "\nlast steps:\n";
-        for (const std::string& step : recent_) text << "  " << step << '\n';
+        for (const std::string& line : recent_) text << "  " << line << '\n';
         failure_ = text.str();
         return false;
     }

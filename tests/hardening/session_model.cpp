@@ -191,7 +191,7 @@ void MoveAmongTabStops(SessionModel& m, bool backwards) {
         for (int i = 0; i < count; ++i)
             if (SelectorTabStop(i) == m.focus.control) current = i;
     }
-    int next;
+    int next = 0;
     if (current < 0) {
         next = backwards ? count - 1 : 0;
     } else {

@@ -74,8 +74,8 @@ TEST_F(BadCalls, AreRefusedWithoutEffect) {
         {"TranslateMessage null", [&] { return TranslateMessage(nullptr); }},
         {"DispatchMessage null", [&] { return DispatchMessageA(nullptr); }},
         {"GetMessage null", [&] { return GetMessageA(nullptr, nullptr, 0, 0); }},
-        {"GetClientRect dead", [&] { RECT r; return GetClientRect(dead, &r); }},
-        {"BeginPaint dead", [&] { PAINTSTRUCT p; return reinterpret_cast<std::intptr_t>(BeginPaint(dead, &p)); }},
+        {"GetClientRect dead", [&] { RECT r{}; return GetClientRect(dead, &r); }},
+        {"BeginPaint dead", [&] { PAINTSTRUCT p{}; return reinterpret_cast<std::intptr_t>(BeginPaint(dead, &p)); }},
         {"GetDC dead", [&] { return reinterpret_cast<std::intptr_t>(GetDC(dead)); }},
         {"ChoosePixelFormat null dc", [&] {
              PIXELFORMATDESCRIPTOR request{};

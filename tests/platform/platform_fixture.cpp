@@ -78,7 +78,7 @@ LRESULT RecordingFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             HandleKnownDuringCreate = KnownHandle == window;
             return 0;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
+            PAINTSTRUCT paint{};
             BeginPaint(window, &paint);
             EndPaint(window, &paint);
             return 0;
@@ -175,7 +175,7 @@ HWND Platform::CreateSelector(HWND owner) {
 }
 
 int Platform::RunLoop(HWND* selector, HACCEL accelerators) {
-    MSG msg;
+    MSG msg{};
     while (GetMessageA(&msg, nullptr, 0, 0)) {
         if (*selector != nullptr && !IsWindow(*selector)) *selector = nullptr;
         if (*selector != nullptr && IsDialogMessageA(*selector, &msg)) continue;

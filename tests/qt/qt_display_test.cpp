@@ -14,6 +14,9 @@ namespace {
 // Sets environment variables for one case and puts them back afterwards.
 class EnvironmentOverride {
 public:
+    EnvironmentOverride() = default;
+    EnvironmentOverride(const EnvironmentOverride&) = delete;
+    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
     void Set(const char* name, const char* value) {
         const char* old = std::getenv(name);
         saved_.push_back({name, old != nullptr ? std::optional<std::string>(old) : std::nullopt});

@@ -79,14 +79,14 @@ protected:
 };
 
 struct FrameKeyCase {
-    const char* name;
-    int key;
+    const char* name = nullptr;
+    int key = 0;
     Qt::KeyboardModifiers modifiers;
-    const char* text;
-    UINT downMessage;
-    WPARAM vk;
-    UINT charMessage;  // 0: the key gives no character
-    WPARAM character;
+    const char* text = nullptr;
+    UINT downMessage = 0;
+    WPARAM vk = 0;
+    UINT charMessage = 0;  // 0: the key gives no character
+    WPARAM character = 0;
 };
 
 // clang-format off

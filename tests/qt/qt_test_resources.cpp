@@ -55,7 +55,7 @@ const char* const IconRows16[] = {
 struct Icon32Rows {
     std::array<std::array<char, 33>, 32> text{};
     std::array<const char*, 32> rows{};
-    Icon32Rows() {
+    Icon32Rows() noexcept {
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
                 text[y][x] = IconRows16[y / 2][x / 2];

@@ -46,6 +46,10 @@ public:
     }
 };
 
+// GoogleTest takes the environment and frees it; registering before main is
+// its documented way with gtest_main, and an allocation failure there has no
+// caller to report to anyway.
+// NOLINTNEXTLINE(cert-err58-cpp)
 const auto* const Registered = ::testing::AddGlobalTestEnvironment(new StopQtAtExit);
 
 bool DisplayNamed() {

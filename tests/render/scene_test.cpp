@@ -118,9 +118,9 @@ protected:
     }
 
     GlTestWindow gl;
-    double modelview[16];
-    double projection[16];
-    GLint viewport[4];
+    double modelview[16]{};
+    double projection[16]{};
+    GLint viewport[4]{};
 };
 
 int MatchCorner(const Point& p, const std::vector<Point>& corners) {

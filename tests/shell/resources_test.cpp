@@ -158,7 +158,7 @@ TEST(Resources, TileBoxesFollowTheRowRuleAndCarryTheTileLabels) {
     for (int i = 0; i < TileCount; ++i) {
         SCOPED_TRACE(std::string("tile ") + TileLabels[i]);
         const std::string label = TileLabels[i];
-        const int number = std::atoi(label.c_str());
+        const int number = static_cast<int>(std::strtol(label.c_str(), nullptr, 10));
         const short x = label.back() == 'l' ? 40 : 15;
         ExpectControl(selector->controls[2 + i],
                       {"BUTTON", 1001 + i, TileLabels[i], x, static_cast<short>(40 + 15 * number),

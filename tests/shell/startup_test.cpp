@@ -105,6 +105,7 @@ TEST_F(ShellSession, ClosingByTheExitCommandEndsWithTheSelectorAndExitCodeZero) 
 // No pixel format: one box, no owner, and the program ends on its own.
 struct PixelFormatFault {
     const char* text;
+    // cppcheck-suppress unusedStructMember ; called through GetParam()
     void (*inject)(bool);
 };
 void PrintTo(const PixelFormatFault& f, std::ostream* os) { *os << f.text; }

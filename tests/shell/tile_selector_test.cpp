@@ -9,7 +9,7 @@ namespace {
 
 constexpr int Preset24 = 1047;  // "24: De1f1"
 constexpr int Preset34 = 1057;  // "34 e1f1r"
-const std::vector<int> Preset24Boxes = {1006, 1007, 1010, 1011, 1014, 1015, 1016, 1017};
+std::vector<int> Preset24Boxes() { return {1006, 1007, 1010, 1011, 1014, 1015, 1016, 1017}; }
 
 bool OnlyBackground(const std::vector<std::uint32_t>& picture) {
     for (std::uint32_t p : picture) {
@@ -30,7 +30,7 @@ TEST_F(ShellSession, PresetChecksItsBoxesAndThePictureChangesOnlyOnOk) {
             ClickSelector(Preset24);
         },
         [&] {
-            EXPECT_EQ(CheckedBoxes(), Preset24Boxes);
+            EXPECT_EQ(CheckedBoxes(), Preset24Boxes());
             EXPECT_EQ(Field(PresetLabelField), "24: De1f1");
             EXPECT_EQ(HeadlessFocus(), GetDlgItem(Selector(), IDOK));
             EXPECT_EQ(HeadlessSwapCount(Viewer()), swapsBefore);
@@ -43,7 +43,7 @@ TEST_F(ShellSession, PresetChecksItsBoxesAndThePictureChangesOnlyOnOk) {
             EXPECT_FALSE(OnlyBackground(stellation));
             EXPECT_EQ(HeadlessFocus(), Viewer());
             EXPECT_NE(Selector(), nullptr);
-            EXPECT_EQ(CheckedBoxes(), Preset24Boxes);
+            EXPECT_EQ(CheckedBoxes(), Preset24Boxes());
         },
         CloseViewer,
     });
@@ -60,7 +60,7 @@ TEST_F(ShellSession, BoxesToggledByHandAreDrawnAsChecked) {
         [&] {
             byPreset = SamplePicture(Viewer());
             ClickSelector(1001 + 0);  // back to the icosahedron by hand
-            for (int box : Preset24Boxes) ClickSelector(box);
+            for (int box : Preset24Boxes()) ClickSelector(box);
         },
         [&] {
             EXPECT_EQ(CheckedBoxes(), std::vector<int>{1001});
@@ -72,7 +72,7 @@ TEST_F(ShellSession, BoxesToggledByHandAreDrawnAsChecked) {
             EXPECT_EQ(Field(PresetLabelField), "24: De1f1");
             // And back by hand to the preset's tiles: the preset's picture.
             ClickSelector(1001);
-            for (int box : Preset24Boxes) ClickSelector(box);
+            for (int box : Preset24Boxes()) ClickSelector(box);
             ClickSelector(IDOK);
         },
         [&] { EXPECT_EQ(SamplePicture(Viewer()), byPreset); },
@@ -114,7 +114,7 @@ TEST_F(ShellSession, PresetClosedWithoutOkReopensChosenButUndrawn) {
         },
         [&] {
             ASSERT_NE(Selector(), nullptr);
-            EXPECT_EQ(CheckedBoxes(), Preset24Boxes);
+            EXPECT_EQ(CheckedBoxes(), Preset24Boxes());
             EXPECT_EQ(Field(PresetLabelField), "24: De1f1");
             EXPECT_EQ(SamplePicture(Viewer()), icosahedron);
             ClickSelector(IDOK);
