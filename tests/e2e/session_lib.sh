@@ -4,6 +4,10 @@
 # (the binary) and `script` (the session's own path), and optionally
 # `fail_prefix`; it re-runs the session under xvfb-run first.
 
+# The About box is found by its Japanese title; xdotool matches window names
+# only in a UTF-8 locale, which a bare environment (LANG unset) lacks.
+export LC_ALL=C.UTF-8
+
 if [ -z "${MORVAT_E2E_INNER:-}" ]; then
   export MORVAT_E2E_INNER=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$script" "$viewer"
