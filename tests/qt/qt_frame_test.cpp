@@ -46,30 +46,9 @@ protected:
         return nullptr;
     }
 
-    void MakeStepItemsRadio() {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_TYPE;
-        info.fType = MFT_RADIOCHECK;
-        const struct {
-            UINT command;
-            const char* text;
-        } items[] = {{CommandStep1, "x1 (&1)"}, {CommandStep2, "x2 (&2)"}, {CommandStep5, "x5 (&5)"}};
-        for (const auto& item : items) {
-            info.dwTypeData = const_cast<LPSTR>(item.text);
-            ASSERT_TRUE(SetMenuItemInfoA(GetMenu(frame_), item.command, FALSE, &info));
-        }
-    }
+    void MakeStepItemsRadio() { ASSERT_TRUE(GiveStepItemsRadioForm(frame_)); }
 
-    void MarkStep(UINT chosen) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_STATE;
-        for (UINT command : {CommandStep1, CommandStep2, CommandStep5}) {
-            info.fState = command == chosen ? MFS_CHECKED : MFS_UNCHECKED;
-            ASSERT_TRUE(SetMenuItemInfoA(GetMenu(frame_), command, FALSE, &info));
-        }
-    }
+    void MarkStep(UINT chosen) { ASSERT_TRUE(MarkStepItem(frame_, chosen)); }
 
     HWND frame_ = nullptr;
     QMenuBar* menuBar_ = nullptr;

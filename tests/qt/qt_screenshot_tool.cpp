@@ -24,23 +24,8 @@ INT_PTR QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 }
 
 void SetStepMarks(HWND frame, UINT checkedCommand) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_TYPE;
-    info.fType = MFT_RADIOCHECK;
-    const struct {
-        UINT command;
-        const char* text;
-    } items[] = {{CommandStep1, "x1 (&1)"}, {CommandStep2, "x2 (&2)"}, {CommandStep5, "x5 (&5)"}};
-    for (const auto& item : items) {
-        info.dwTypeData = const_cast<LPSTR>(item.text);
-        SetMenuItemInfoA(GetMenu(frame), item.command, FALSE, &info);
-    }
-    info.fMask = MIIM_STATE;
-    for (const auto& item : items) {
-        info.fState = item.command == checkedCommand ? MFS_CHECKED : MFS_UNCHECKED;
-        SetMenuItemInfoA(GetMenu(frame), item.command, FALSE, &info);
-    }
+    GiveStepItemsRadioForm(frame);
+    MarkStepItem(frame, checkedCommand);
 }
 
 }  // namespace

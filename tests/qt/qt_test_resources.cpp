@@ -74,3 +74,35 @@ const IconResource Icons[] = {{TestIconId, IconImages}};
 }  // namespace
 
 const ResourceModule QtTestResources{{}, Menus, {}, Dialogs, Icons};
+
+namespace {
+
+const UINT StepCommands[] = {CommandStep1, CommandStep2, CommandStep5};
+const char* const StepTexts[] = {"x1 (&1)", "x2 (&2)", "x5 (&5)"};
+
+}  // namespace
+
+bool GiveStepItemsRadioForm(HWND frame) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_TYPE;
+    info.fType = MFT_RADIOCHECK;
+    bool all = true;
+    for (int i = 0; i < 3; ++i) {
+        info.dwTypeData = const_cast<LPSTR>(StepTexts[i]);
+        all = SetMenuItemInfoA(GetMenu(frame), StepCommands[i], FALSE, &info) != FALSE && all;
+    }
+    return all;
+}
+
+bool MarkStepItem(HWND frame, UINT chosen) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STATE;
+    bool all = true;
+    for (const UINT command : StepCommands) {
+        info.fState = command == chosen ? MFS_CHECKED : MFS_UNCHECKED;
+        all = SetMenuItemInfoA(GetMenu(frame), command, FALSE, &info) != FALSE && all;
+    }
+    return all;
+}

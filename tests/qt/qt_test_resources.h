@@ -24,3 +24,9 @@ inline constexpr int ControlLabel = 1084;
 inline constexpr int FilePopupEntry = 0;
 
 extern const ResourceModule QtTestResources;
+
+// Gives the three step items of a frame's menu their radio form, as the
+// viewer does at start; false when a call fails.
+bool GiveStepItemsRadioForm(HWND frame);
+// Marks one step item and clears the other two; false when a call fails.
+bool MarkStepItem(HWND frame, UINT chosen);
